@@ -136,9 +136,8 @@ std::unique_ptr<Connection> Database::connectResolved() const
     QString path = settings.value(QStringLiteral("PATH"));
     if (path.isEmpty())
         path = QDir::currentPath();
-    const bool enableBcd =
-        settings.value(QStringLiteral("ENABLE BCD")).compare(QLatin1String("TRUE"),
-                                                             Qt::CaseInsensitive) == 0;
+    const bool enableBcd = settings.value(QStringLiteral("ENABLE BCD"))
+                               .compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
     return paradox::connect(path, m_session, enableBcd);
 }
 

@@ -11,14 +11,20 @@ namespace tfx {
 
 class Session;
 
-enum class TransIsolation { DirtyRead, ReadCommitted, RepeatableRead };
+enum class TransIsolation
+{
+    DirtyRead,
+    ReadCommitted,
+    RepeatableRead
+};
 
 // A named connection: a driver (a database described by its parameter lines alone) or an alias
 // (a named database definition of the engine), plus parameter lines "NAME=value" that override
 // the alias's own settings. Opening resolves it to a driver connection:
 //   driver STANDARD        -> Paradox tables in the folder of PATH (the working folder without it)
-//   alias  Orquel          -> Firebird; SERVER NAME is the connection string, USER NAME/password the login
-//   any other alias        -> the ODBC data source of that name; USER NAME/password the login
+//   alias  Orquel          -> Firebird; SERVER NAME is the connection string, USER NAME/password
+//   the login any other alias        -> the ODBC data source of that name; USER NAME/password the
+//   login
 class Database
 {
 public:

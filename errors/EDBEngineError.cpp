@@ -6,13 +6,11 @@ namespace tfx {
 
 EDBEngineError::EDBEngineError(QList<Entry> entries)
     : Exception(messageOf(entries)), m_entries(std::move(entries))
-{
-}
+{}
 
 EDBEngineError::EDBEngineError(int code, const QString& text)
     : EDBEngineError(QList<Entry>{Entry{code, text}})
-{
-}
+{}
 
 QString EDBEngineError::messageOf(const QList<Entry>& entries)
 {

@@ -26,7 +26,7 @@ private:
     {                                                                                              \
     public:                                                                                        \
         using Base::Base;                                                                          \
-        const char* className() const noexcept override { return #Name; }                        \
+        const char* className() const noexcept override { return #Name; }                          \
     };
 
 // Raised for a data set or field by the data-set layer ("QProdutos: Dataset not in edit...").
