@@ -13,7 +13,7 @@ packages=(
   xvfb xauth openbox fonts-liberation2 x11-utils
   # tests: servers, the ODBC data source, the independent Paradox reader, images
   firebird3.0-server firebird3.0-utils postgresql odbc-postgresql
-  pxlib-dev imagemagick libjpeg-turbo-progs
+  pxlib-dev imagemagick libjpeg-turbo-progs libgmp-dev
 )
 
 missing=()
