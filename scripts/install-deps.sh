@@ -13,7 +13,7 @@ packages=(
   xvfb xauth openbox fonts-liberation2 x11-utils
   # tests: servers, the ODBC data source, the independent Paradox reader, images
   firebird3.0-server firebird3.0-utils postgresql odbc-postgresql
-  pxlib-dev imagemagick libjpeg-turbo-progs libgmp-dev
+  locales pxlib-dev imagemagick libjpeg-turbo-progs libgmp-dev
 )
 
 missing=()
@@ -25,6 +25,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# Regional settings the tests read: Brazilian (the shops'), US, and one with a non-ASCII separator.
+for loc in pt_BR en_US fr_FR; do
+  locale -a 2>/dev/null | grep -qi "^${loc}\.utf-\?8$" || localedef -i "$loc" -f UTF-8 "$loc.UTF-8"
+done
 # The Firebird package starts its own server on install; the tests start a private one.
 if command -v systemctl >/dev/null 2>&1; then systemctl disable --now firebird3.0 >/dev/null 2>&1 || true; fi
 pkill -x firebird >/dev/null 2>&1 || true
