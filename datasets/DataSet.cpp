@@ -4,6 +4,8 @@
 #include "Database.h"
 #include "Exception.h"
 
+#include <QSignalBlocker>
+
 namespace tfx {
 
 namespace {
@@ -77,12 +79,15 @@ void DataSet::open()
     m_state = State::Browse;
     if (!m_closer)
         m_closer = m_database.addCloser([this] { close(); });
+    // The first rows arrive with opened(), not as a fetch of their own.
+    QSignalBlocker quiet(this);
     try {
         fetchMore(FirstFetch);
     } catch (...) {
         close();
         throw;
     }
+    quiet.unblock();
     m_current = m_rows.empty() ? -1 : 0;
     m_active = m_rows.empty() ? nullptr : &m_rows[0];
     emit opened();
